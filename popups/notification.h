@@ -7,6 +7,11 @@
 
 namespace kestara {
 
+// Opacity the next rise step applies, blink ticks so far, fade-out progress.
+extern int g_popupAlpha;
+extern int g_trayBlinkCount;
+extern int g_fadeOutStep;
+
 void ShowNotification(const std::string& title = {}, const std::string& content = {},
                       const std::string& link = {}, std::uint32_t textColour = 0, int alignment = 0,
                       const std::string& fontName = {}, int fontSize = 0, int seconds = 0,

@@ -31,7 +31,7 @@ enum class Kind {
 // An empty face is the default GUI font. A negative height -N asks for a
 // character height of N pixels.
 struct FontDef {
-  std::string face;  // local text
+  std::string face{};  // local text
   int height = 0;
 };
 
@@ -44,7 +44,7 @@ constexpr int kHideReadOnly = 8;
 enum PictureState { kNormalImage = 0, kHoverImage = 1, kPressedImage = 2, kDisabledImage = 3 };
 
 struct ControlDef {
-  std::string name;  // the form name, UTF-8 in the source
+  std::string name{};  // the form name, UTF-8 in the source
   Kind kind = Kind::Label;
   int left = 0;
   int top = 0;
@@ -54,13 +54,13 @@ struct ControlDef {
   bool tabStop = false;
   bool handCursor = false;
 
-  std::string text;  // caption or content, local text
+  std::string text{};  // caption or content, local text
   std::uint32_t textColour = 0x000000;
   std::uint32_t backColour = kDefaultColour;
-  FontDef font;
+  FontDef font{};
 
   // Labels.
-  Bytes picture;  // background picture; for a picture box, its picture
+  Bytes picture{};  // background picture; for a picture box, its picture
   bool gradient = false;
   std::array<std::uint32_t, 3> gradientColours{};
   bool border = false;
@@ -73,19 +73,19 @@ struct ControlDef {
   bool defaultButton = false;
 
   // Combo boxes.
-  std::vector<std::string> items;  // local text
+  std::vector<std::string> items{};  // local text
   int selection = -1;
 
   // Picture boxes.
   bool animate = false;
 
   // Hyperlink boxes.
-  std::string linkTarget;  // local text
+  std::string linkTarget{};  // local text
 
   // File dialogs.
   int dialogType = 0;  // 0 open, 1 save
-  std::string dialogTitle;   // local text
-  std::string dialogFilter;  // "desc|pattern|desc|pattern", local text
+  std::string dialogTitle{};   // local text
+  std::string dialogFilter{};  // "desc|pattern|desc|pattern", local text
   int dialogFlags = 0;
 
   // Picture buttons: normal, hover, pressed, disabled (each may be empty).
@@ -100,11 +100,11 @@ struct ControlDef {
 };
 
 struct FormDef {
-  std::string name;  // how controls address the window
+  std::string name{};  // how controls address the window
   int width = 0;
   int height = 0;
-  std::string caption;  // local text
-  Bytes background;     // tiled from the top-left corner
+  std::string caption{};  // local text
+  Bytes background{};     // tiled from the top-left corner
   bool inTaskbar = true;
   bool alwaysOnTop = false;
   bool dragAnywhere = true;

@@ -97,9 +97,12 @@ std::u16string LocalToWide(std::string_view local) {
       out.push_back(static_cast<char16_t>(static_cast<unsigned char>(unit[0]) |
                                           (static_cast<unsigned char>(unit[1]) << 8)));
       i += len;
-    } else if (len == 2 && GbkToUcs().ConvertUnit(local.data() + i, 1, unit) &&
-               unit.size() == 2) {
-      // A single-byte character of the code page (0x80 is the euro sign).
+      continue;
+    }
+    // The pair may have been two characters (the euro sign 0x80 is one
+    // byte): start over with the first byte alone.
+    unit.clear();
+    if (len == 2 && GbkToUcs().ConvertUnit(local.data() + i, 1, unit) && unit.size() == 2) {
       out.push_back(static_cast<char16_t>(static_cast<unsigned char>(unit[0]) |
                                           (static_cast<unsigned char>(unit[1]) << 8)));
       i += 1;

@@ -1,0 +1,215 @@
+#include "translate/percent_codec.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "translate/code_page.h"
+#include "translate/conversion_tables.h"
+
+namespace kestara {
+namespace {
+
+constexpr std::string_view kEscapeSet = "`~!@#$%^&*()-_=+[{]};:'\\|,<.>/?\"\r\n\t";
+
+// -1 for a byte that is not a hex digit.
+int HexValue(unsigned char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::uint64_t Load8(const unsigned char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+
+// True when all eight bytes are ASCII and none is zero.
+bool AllPlainAscii(std::uint64_t w) {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  return ((w | ((w - kOnes) & ~w)) & kHigh) == 0;
+}
+
+}  // namespace
+
+bool IsFormEscaped(char c) { return c != '\0' && kEscapeSet.find(c) != std::string_view::npos; }
+
+std::string PercentEncodeFormValue(std::string_view local) {
+  const size_t n = local.size();
+  const auto* src = reinterpret_cast<const unsigned char*>(local.data());
+  const FormEncodeTables& tables = FormEncoding();
+  auto entryAt = [&](size_t i) -> const EncodedChar& {
+    return src[i] >= 0x80 && i + 1 < n ? tables.pairs[(src[i] - 0x80) * 256 + src[i + 1]]
+                                       : tables.singles[src[i]];
+  };
+  auto step = [&](size_t i) -> size_t { return src[i] >= 0x80 && i + 1 < n ? 2 : 1; };
+  // Measure first: an exact buffer is cheaper than filling a worst-case one.
+  size_t size = 0;
+  for (size_t i = 0; i < n; i += step(i)) size += entryAt(i).size;
+  // Whole entries are copied, so leave room for one past the end.
+  std::string out(size + sizeof(EncodedChar::text), '\0');
+  char* dst = out.data();
+  for (size_t i = 0; i < n; i += step(i)) {
+    const EncodedChar& entry = entryAt(i);
+    std::memcpy(dst, entry.text, sizeof entry.text);
+    dst += entry.size;
+  }
+  out.resize(size);
+  return out;
+}
+
+std::string LocalCharToUtf8(std::string_view local) { return WideToUtf8(LocalToWide(local)); }
+
+std::string LocalToUtf16(std::string_view local) {
+  const std::u16string wide = LocalToWide(local);
+  std::string out(wide.size() * 2 + 2, '\0');
+  for (size_t k = 0; k < wide.size(); ++k) {
+    out[2 * k] = static_cast<char>(wide[k] & 0xFF);
+    out[2 * k + 1] = static_cast<char>(wide[k] >> 8);
+  }
+  return out;
+}
+
+namespace {
+
+// Converts UTF-8 to local text in place (no sequence yields more local bytes
+// than it has, and the output never overtakes the input) and returns the
+// output length. Decodes like the code-page layer: an invalid sequence
+// becomes one replacement for its lead byte and the continuation bytes it
+// did get. Stops at a zero byte.
+size_t Utf8ToLocalInPlace(char* data, size_t n) {
+  const LocalChar* table = WideToLocalTable();
+  auto* in = reinterpret_cast<unsigned char*>(data);
+  size_t dst = 0;
+  size_t i = 0;
+  auto put = [&](char32_t cp, size_t len) {
+    i += len;
+    if (cp > 0xFFFF) {
+      in[dst++] = '?';  // the code page has nothing beyond the BMP
+      return;
+    }
+    const LocalChar& c = table[cp];
+    in[dst] = static_cast<unsigned char>(c.bytes[0]);
+    if (c.size == 2) in[dst + 1] = static_cast<unsigned char>(c.bytes[1]);
+    dst += c.size;
+  };
+  while (i < n) {
+    while (i + 8 <= n) {
+      const std::uint64_t w = Load8(in + i);
+      if (!AllPlainAscii(w)) break;
+      std::memcpy(in + dst, &w, 8);
+      dst += 8;
+      i += 8;
+    }
+    if (i >= n) break;
+    const unsigned char b = in[i];
+    if (b < 0x80) {
+      if (b == 0) break;
+      in[dst++] = b;
+      ++i;
+      continue;
+    }
+    // The common case on a Chinese page: a complete three-byte sequence.
+    if ((b & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 && (in[i + 2] & 0xC0) == 0x80) {
+      const char32_t cp = (char32_t(b & 0x0F) << 12) | (char32_t(in[i + 1] & 0x3F) << 6) | (in[i + 2] & 0x3F);
+      put(cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? cp : 0xFFFD, 3);
+      continue;
+    }
+    size_t len = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+      len = 2; cp = b & 0x1F; min = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      len = 3; cp = b & 0x0F; min = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      len = 4; cp = b & 0x07; min = 0x10000;
+    }
+    if (len == 0) {
+      put(0xFFFD, 1);
+      continue;
+    }
+    size_t k = 1;
+    for (; k < len && i + k < n; ++k) {
+      const unsigned char c = in[i + k];
+      if ((c & 0xC0) != 0x80) break;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    if (k < len || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+      put(0xFFFD, k);
+    } else {
+      put(cp, len);
+    }
+  }
+  return dst;
+}
+
+}  // namespace
+
+std::string PercentDecode(std::string_view page) {
+  if (const void* zero = std::memchr(page.data(), '\0', page.size())) {
+    page = page.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - page.data()));
+  }
+  std::string bytes;
+  bytes.reserve(page.size());
+  const char* src = page.data();
+  const char* const end = src + page.size();
+  while (src < end) {
+    const char* percent = static_cast<const char*>(std::memchr(src, '%', static_cast<size_t>(end - src)));
+    if (!percent) {
+      bytes.append(src, static_cast<size_t>(end - src));
+      break;
+    }
+    bytes.append(src, static_cast<size_t>(percent - src));
+    src = percent;
+    const int high = end - src > 2 ? HexValue(static_cast<unsigned char>(src[1])) : -1;
+    const int low = end - src > 2 ? HexValue(static_cast<unsigned char>(src[2])) : -1;
+    if (high < 0 || low < 0) {
+      bytes.push_back('%');  // not an escape: an ordinary character
+      src += 1;
+      continue;
+    }
+    const char value = static_cast<char>(high * 16 + low);
+    if (value != '\0') bytes.push_back(value);
+    src += 3;
+  }
+  bytes.resize(Utf8ToLocalInPlace(bytes.data(), bytes.size()));
+  return bytes;
+}
+
+std::string Utf8ToLocal(std::string_view utf8) {
+  std::string out(utf8);
+  out.resize(Utf8ToLocalInPlace(out.data(), out.size()));
+  return out;
+}
+
+std::string Utf16ToLocal(std::string_view utf16le) {
+  const LocalChar* table = WideToLocalTable();
+  const size_t units = utf16le.size() / 2;
+  auto unitAt = [&](size_t k) {
+    return static_cast<char16_t>(static_cast<unsigned char>(utf16le[2 * k]) |
+                                 (static_cast<unsigned char>(utf16le[2 * k + 1]) << 8));
+  };
+  std::string out(units * 2 + 1, '\0');
+  char* dst = out.data();
+  for (size_t k = 0; k < units; ++k) {
+    const char16_t u = unitAt(k);
+    if (u == 0) break;
+    if (u >= 0xD800 && u <= 0xDBFF && k + 1 < units && unitAt(k + 1) >= 0xDC00 &&
+        unitAt(k + 1) <= 0xDFFF) {
+      *dst++ = '?';  // a pair beyond the BMP is one default character
+      ++k;
+      continue;
+    }
+    const LocalChar& c = table[u];
+    dst[0] = c.bytes[0];
+    dst[1] = c.bytes[1];
+    dst += c.size;
+  }
+  out.resize(static_cast<size_t>(dst - out.data()));
+  return out;
+}
+
+}  // namespace kestara
