@@ -1,6 +1,7 @@
-// The window-system layer of the effects over Qt. On X11 the opacity is
-// also written to the window property directly, so that it is there at
-// once and also for full opacity (Qt leaves the property out at 1.0).
+// The window-system layer of the effects over Qt. On X11 the opacity
+// property is flushed to the server at once, and written directly where Qt
+// would skip it: Qt leaves out a value equal to the one it holds, so full
+// opacity on a new window would never reach the property.
 #include "effects/platform.h"
 
 #include <xcb/xcb.h>
@@ -12,6 +13,7 @@
 #include <QRegion>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
@@ -39,17 +41,16 @@ xcb_atom_t OpacityAtom(xcb_connection_t* connection) {
   return atom;
 }
 
-void WriteX11Opacity(QWidget& window, int alpha) {
-  const WId id = window.internalWinId();
+xcb_connection_t* X11Connection() {
   auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-  if (id == 0 || app == nullptr) {
-    return;
+  if (app == nullptr) {
+    return nullptr;
   }
   auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr || x11->connection() == nullptr) {
-    return;
-  }
-  xcb_connection_t* connection = x11->connection();
+  return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+void WriteX11Opacity(xcb_connection_t* connection, WId id, int alpha) {
   const xcb_atom_t atom = OpacityAtom(connection);
   if (atom == XCB_ATOM_NONE) {
     return;
@@ -57,7 +58,6 @@ void WriteX11Opacity(QWidget& window, int alpha) {
   const auto value = static_cast<std::uint32_t>(static_cast<std::uint64_t>(alpha) * kFullOpacity / 255);
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(id), atom, XCB_ATOM_CARDINAL, 32,
                       1, &value);
-  xcb_flush(connection);
 }
 
 }  // namespace
@@ -83,8 +83,19 @@ void SetLayeredAlpha(Handle handle, int alpha) {
   }
   QWidget* window = widget->window();
   alpha = std::clamp(alpha, 0, 255);
-  window->setWindowOpacity(alpha / 255.0);
-  WriteX11Opacity(*window, alpha);
+  const qreal level = alpha / 255.0;
+  const QWindow* native = window->windowHandle();
+  const bool qtWrites = native != nullptr && native->handle() != nullptr && native->opacity() != level;
+  window->setWindowOpacity(level);
+  const WId id = window->internalWinId();
+  xcb_connection_t* connection = X11Connection();
+  if (id == 0 || connection == nullptr) {
+    return;  // not on X11, or the window is made later and takes the opacity then
+  }
+  if (!qtWrites) {
+    WriteX11Opacity(connection, id, alpha);
+  }
+  xcb_flush(connection);
 }
 
 bool SetWindowRegion(Handle handle, const Region& region) {

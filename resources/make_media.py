@@ -797,6 +797,12 @@ def main():
     write('blank.ico', ico_file([(32, ico_image_blank_4(32)), (16, ico_image_blank_4(16))]), 1078)
     write('program.ico', ico_file([(s, ico_image_32(program_icon_image(s)))
                                    for s in (64, 48, 32, 24, 16)]), 34494)
+
+    # The same icon for the desktop, installed in the hicolor theme.
+    for side in (64, 48, 32, 24, 16):
+        folder = os.path.join(os.path.dirname(OUT), 'icons', '%dx%d' % (side, side))
+        os.makedirs(folder, exist_ok=True)
+        program_icon_image(side).save(os.path.join(folder, 'kestara-translator.png'))
     return 0
 
 

@@ -194,7 +194,8 @@ std::string HttpRequest(std::string_view url, std::string_view method,
   const std::string verb = isGet ? std::string("GET") : std::string(method);
   const std::string origin = "http://" + host + ":" + std::to_string(port);
   // Through a proxy the request line carries the absolute URL.
-  const std::string target = (proxy ? origin : std::string()) + RequestTarget(UrlPath(url));
+  const std::string absolute = port == 80 ? "http://" + host : origin;
+  const std::string target = (proxy ? absolute : std::string()) + RequestTarget(UrlPath(url));
   const std::string headerText = CompleteHeaderText(url, extraHeaders, isGet, body);
 
   Slist headers = HeaderList(headerText, isGet, !body.empty(), proxy.has_value());

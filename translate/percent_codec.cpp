@@ -1,7 +1,9 @@
 #include "translate/percent_codec.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "translate/code_page.h"
 #include "translate/conversion_tables.h"
@@ -11,13 +13,19 @@ namespace {
 
 constexpr std::string_view kEscapeSet = "`~!@#$%^&*()-_=+[{]};:'\\|,<.>/?\"\r\n\t";
 
-// -1 for a byte that is not a hex digit.
-int HexValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
+// Value of every byte as a hex digit, -1 for a byte that is not one.
+constexpr auto kHexValues = [] {
+  std::array<signed char, 256> values{};
+  for (int c = 0; c < 256; ++c) {
+    values[c] = static_cast<signed char>(c >= '0' && c <= '9'   ? c - '0'
+                                         : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                : -1);
+  }
+  return values;
+}();
+
+int HexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
 std::uint64_t Load8(const unsigned char* p) {
   std::uint64_t w;
@@ -40,24 +48,27 @@ std::string PercentEncodeFormValue(std::string_view local) {
   const size_t n = local.size();
   const auto* src = reinterpret_cast<const unsigned char*>(local.data());
   const FormEncodeTables& tables = FormEncoding();
-  auto entryAt = [&](size_t i) -> const EncodedChar& {
-    return src[i] >= 0x80 && i + 1 < n ? tables.pairs[(src[i] - 0x80) * 256 + src[i + 1]]
-                                       : tables.singles[src[i]];
-  };
-  auto step = [&](size_t i) -> size_t { return src[i] >= 0x80 && i + 1 < n ? 2 : 1; };
-  // Measure first: an exact buffer is cheaper than filling a worst-case one.
-  size_t size = 0;
-  for (size_t i = 0; i < n; i += step(i)) size += entryAt(i).size;
-  // Whole entries are copied, so leave room for one past the end.
-  std::string out(size + sizeof(EncodedChar::text), '\0');
-  char* dst = out.data();
-  for (size_t i = 0; i < n; i += step(i)) {
-    const EncodedChar& entry = entryAt(i);
+  // Worst case 9 output bytes per input byte, plus room to copy one whole
+  // entry past the end; left uninitialised, only the written part is kept.
+  std::unique_ptr<char[]> buffer(new char[n * 9 + sizeof(EncodedChar::text)]);
+  char* dst = buffer.get();
+  auto put = [&dst](const EncodedChar& entry) {
     std::memcpy(dst, entry.text, sizeof entry.text);
     dst += entry.size;
+  };
+  size_t i = 0;
+  while (i + 1 < n) {
+    const unsigned char b = src[i];
+    if (b >= 0x80) {
+      put(tables.pairs[(b - 0x80) * 256 + src[i + 1]]);
+      i += 2;
+    } else {
+      put(tables.singles[b]);
+      i += 1;
+    }
   }
-  out.resize(size);
-  return out;
+  if (i < n) put(tables.singles[src[i]]);  // the last byte, a lead byte or not
+  return std::string(buffer.get(), static_cast<size_t>(dst - buffer.get()));
 }
 
 std::string LocalCharToUtf8(std::string_view local) { return WideToUtf8(LocalToWide(local)); }
@@ -113,8 +124,14 @@ size_t Utf8ToLocalInPlace(char* data, size_t n) {
     }
     // The common case on a Chinese page: a complete three-byte sequence.
     if ((b & 0xF0) == 0xE0 && i + 2 < n && (in[i + 1] & 0xC0) == 0x80 && (in[i + 2] & 0xC0) == 0x80) {
-      const char32_t cp = (char32_t(b & 0x0F) << 12) | (char32_t(in[i + 1] & 0x3F) << 6) | (in[i + 2] & 0x3F);
-      put(cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? cp : 0xFFFD, 3);
+      char32_t cp = (char32_t(b & 0x0F) << 12) | (char32_t(in[i + 1] & 0x3F) << 6) | (in[i + 2] & 0x3F);
+      if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+      const LocalChar& c = table[cp];
+      // Three bytes read, at most two written: both stores stay behind.
+      in[dst] = static_cast<unsigned char>(c.bytes[0]);
+      in[dst + 1] = static_cast<unsigned char>(c.bytes[1]);
+      dst += c.size;
+      i += 3;
       continue;
     }
     size_t len = 0;
@@ -157,16 +174,17 @@ std::string PercentDecode(std::string_view page) {
   const char* src = page.data();
   const char* const end = src + page.size();
   while (src < end) {
-    const char* percent = static_cast<const char*>(std::memchr(src, '%', static_cast<size_t>(end - src)));
-    if (!percent) {
-      bytes.append(src, static_cast<size_t>(end - src));
-      break;
+    if (*src != '%') {
+      const char* percent = static_cast<const char*>(std::memchr(src, '%', static_cast<size_t>(end - src)));
+      const char* stop = percent ? percent : end;
+      bytes.append(src, static_cast<size_t>(stop - src));
+      src = stop;
+      continue;
     }
-    bytes.append(src, static_cast<size_t>(percent - src));
-    src = percent;
-    const int high = end - src > 2 ? HexValue(static_cast<unsigned char>(src[1])) : -1;
-    const int low = end - src > 2 ? HexValue(static_cast<unsigned char>(src[2])) : -1;
-    if (high < 0 || low < 0) {
+    // Escapes often come in runs (one per UTF-8 byte): no search between them.
+    const int high = end - src > 2 ? HexValue(src[1]) : -1;
+    const int low = end - src > 2 ? HexValue(src[2]) : -1;
+    if ((high | low) < 0) {
       bytes.push_back('%');  // not an escape: an ordinary character
       src += 1;
       continue;

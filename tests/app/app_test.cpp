@@ -61,6 +61,7 @@ void AnswerNextFileDialog(const std::string& localPath, bool confirmOverwrite) {
   auto* poll = new QTimer(qApp);
   auto dialogDone = std::make_shared<bool>(false);
   auto rounds = std::make_shared<int>(0);
+  auto refused = std::make_shared<bool>(false);
   QObject::connect(poll, &QTimer::timeout, [=] {
     if (++*rounds > 1000) {  // about ten seconds: give up rather than hang
       poll->deleteLater();
@@ -69,6 +70,7 @@ void AnswerNextFileDialog(const std::string& localPath, bool confirmOverwrite) {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       box->button(confirmOverwrite ? QMessageBox::Yes : QMessageBox::No)->click();
+      *refused = !confirmOverwrite;
       return;
     }
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -76,7 +78,11 @@ void AnswerNextFileDialog(const std::string& localPath, bool confirmOverwrite) {
       if (*dialogDone) poll->deleteLater();
       return;
     }
-    if (*dialogDone) return;
+    if (*dialogDone) {
+      // A refused overwrite leaves the dialog open: the user then cancels it.
+      if (*refused) dialog->reject();
+      return;
+    }
     *dialogDone = true;
     if (localPath.empty()) {
       dialog->reject();

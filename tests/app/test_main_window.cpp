@@ -100,7 +100,7 @@ TEST(MainWindow, ImportReadsRawLocalTextUpToZeroOrEof) {
       {"plain GBK", Local("第一行\r\n第二行"), Local("第一行\r\n第二行"), false},
       {"stops at 0x1A", std::string("before\x1A" "after"), "before", false},
       {"stops at a zero byte", std::string("abc\0def", 7), "abc", false},
-      {"UTF-8 stays bytes", "\xE4\xB8\xAD", "\xE4\xB8\xAD", false},
+      {"UTF-8 stays bytes", "\xE4\xBD\xA0\xE5\xA5\xBD", "\xE4\xBD\xA0\xE5\xA5\xBD", false},
       {"read-only file", "locked", "locked", true},
   };
   LoadMainWindowAndWait();

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace kestara {
 namespace {
 
 using namespace testing;
+
+constexpr int kMarkerAlpha = 3;
 
 // Follows every change of the window's opacity property.
 class OpacitySpy {
@@ -28,16 +31,22 @@ class OpacitySpy {
   OpacitySpy(const OpacitySpy&) = delete;
   OpacitySpy& operator=(const OpacitySpy&) = delete;
 
-  // True once the spy has printed the current state: it listens from then on.
-  bool Listening() {
+  // True once the spy reports changes: xprop prints the current state
+  // before it starts listening, so the window is poked with a marker
+  // opacity until a change comes through.
+  bool Listening(const Control& window) {
     for (int i = 0; i < 50 && !process_.canReadLine(); ++i) {
       process_.waitForReadyRead(100);
     }
-    if (!process_.canReadLine()) {
-      return false;
+    process_.readAll();
+    for (int poke = 0; poke < 20; ++poke) {
+      SetWindowAlpha(window, kMarkerAlpha);
+      if (process_.waitForReadyRead(250)) {
+        process_.readAll();
+        return true;
+      }
     }
-    process_.readLine();
-    return true;
+    return false;
   }
 
   // The values seen since Listening(), in order, once the spy has been
@@ -52,11 +61,19 @@ class OpacitySpy {
     }
     out += process_.readAllStandardOutput();
     std::vector<long long> values;
+    bool leading = true;
     for (const QString& line : QString::fromLocal8Bit(out).split('\n', Qt::SkipEmptyParts)) {
       const int equals = line.indexOf('=');
-      if (equals >= 0) {
-        values.push_back(line.mid(equals + 1).trimmed().toLongLong());
+      if (equals < 0) {
+        continue;
       }
+      const long long value = line.mid(equals + 1).trimmed().toLongLong();
+      // A late echo of the last marker poke is not a change of the test's.
+      if (leading && value == OpacityValue(kMarkerAlpha)) {
+        continue;
+      }
+      leading = false;
+      values.push_back(value);
     }
     return values;
   }
@@ -126,7 +143,7 @@ TEST_F(OpacityTest, GoneWindowChangesNothing) {
 TEST_F(OpacityTest, FadeInStepsUpToOpaque) {
   SetWindowAlpha(window_, 1);
   OpacitySpy spy(xwindow_);
-  ASSERT_TRUE(spy.Listening());
+  ASSERT_TRUE(spy.Listening(window_));
   FadeIn(window_);
   std::vector<long long> expected;
   for (int i = 1; i <= 25; ++i) {
@@ -139,7 +156,7 @@ TEST_F(OpacityTest, FadeInStepsUpToOpaque) {
 
 TEST_F(OpacityTest, FadeInTakesItsStepsAndPause) {
   OpacitySpy spy(xwindow_);
-  ASSERT_TRUE(spy.Listening());
+  ASSERT_TRUE(spy.Listening(window_));
   QElapsedTimer clock;
   clock.start();
   FadeIn(window_, 3, 200);
@@ -150,7 +167,7 @@ TEST_F(OpacityTest, FadeInTakesItsStepsAndPause) {
 
 TEST_F(OpacityTest, FadeInEndsOpaqueWhateverHandlersDid) {
   OpacitySpy spy(xwindow_);
-  ASSERT_TRUE(spy.Listening());
+  ASSERT_TRUE(spy.Listening(window_));
   interfere = true;
   SetProp(Control{"opacity_test", "时钟1"}, Prop::TimerPeriod, 70);
   FadeIn(window_);
@@ -177,9 +194,19 @@ std::string ReadLog() {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The child process runs the fixture again: it finds the log of its
+// parent in the environment.
 class FadeOutTest : public ::testing::Test {
  protected:
-  void SetUp() override { g_logPath = dir_.filePath("log").toStdString(); }
+  void SetUp() override {
+    if (const char* inherited = std::getenv("KESTARA_FADE_LOG")) {
+      g_logPath = inherited;
+      return;
+    }
+    g_logPath = dir_.filePath("log").toStdString();
+    ::setenv("KESTARA_FADE_LOG", g_logPath.c_str(), 1);
+  }
+  void TearDown() override { ::unsetenv("KESTARA_FADE_LOG"); }
   QTemporaryDir dir_;
 };
 
@@ -221,7 +248,7 @@ void FadeOutWatched() {
   LoadForm(form);
   RunEventsFor(200);
   g_spy = new OpacitySpy(XWindowOf(WindowOf("fade_out")));
-  if (!g_spy->Listening()) {
+  if (!g_spy->Listening(WindowOf("fade_out"))) {
     std::_Exit(3);
   }
   SetExitHandler([] {

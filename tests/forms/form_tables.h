@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <ostream>
 #include <vector>
 
 #include "toolkit/form_def.h"
@@ -25,6 +26,9 @@ struct ExpectedForm {
   int width, height;
   std::vector<ExpectedControl> controls;
 };
+
+// Test names and messages show the form's name, not its bytes.
+inline void PrintTo(const ExpectedForm& form, std::ostream* out) { *out << form.name; }
 
 inline const std::vector<ExpectedForm>& ExpectedForms() {
   static const std::vector<ExpectedForm> forms = {

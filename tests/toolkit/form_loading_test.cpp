@@ -205,6 +205,18 @@ TEST_F(FormLoading, DestroyIsQueuedThenForgetsEverything) {
   EXPECT_NE(WindowHandle(WindowOf("Every")), 0u);
 }
 
+TEST_F(FormLoading, LoadingAgainBeforeTheCloseRanBuildsANewWindow) {
+  Load(EveryKindForm());
+  const Handle first = WindowHandle(WindowOf("Every"));
+  DestroyForm("Every");
+  LoadForm(EveryKindForm());
+  EXPECT_EQ(Count("created"), 2);
+  PumpFor(50);
+  EXPECT_TRUE(IsFormLoaded("Every"));
+  EXPECT_NE(WindowHandle(WindowOf("Every")), first);
+  EXPECT_TRUE(GetProp(WindowOf("Every"), Prop::Visible).Flag());
+}
+
 // A click handler that destroys its own window, pumps, and goes on using
 // the window by name: everything after the pump is a harmless no-op, and
 // the widgets outlive the handler.

@@ -5,6 +5,7 @@
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/qt/label.h"
 #include "toolkit/qt/picture_box.h"
+#include "toolkit/qt/pictures.h"
 #include "translate/code_page.h"
 
 namespace kestara::testing {
@@ -38,6 +39,14 @@ TEST(PictureFromBytes, BytesThatDoNotDecodeGiveNothing) {
   const Bytes cases[] = {Bytes(), Bytes("not a picture"), Bytes("GIF89a"), png.substr(0, 20),
                          Bytes("\0\0\0\0", 4), Bytes(1000, '\xFF')};
   for (const Bytes& bytes : cases) EXPECT_TRUE(PictureFromBytes(bytes).isNull()) << bytes.size();
+}
+
+TEST(IconFromBytes, TakesTheIconImagesAndRejectsGarbage) {
+  const QIcon icon = IconFromBytes(SolidPicture(Qt::blue, 32, 32, "ICO"));
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+  EXPECT_TRUE(IconFromBytes(Bytes("no icon")).isNull());
+  EXPECT_TRUE(IconFromBytes(Bytes()).isNull());
 }
 
 using Painting = ToolkitTest;

@@ -269,6 +269,13 @@ TEST_F(HttpExchange, ProxyAccessGoesThroughTheProxy) {
   EXPECT_EQ(p.requestLine, "GET http://example.invalid:8081/p?q=1 HTTP/1.1");
   for (const std::string& line : p.lines) EXPECT_NE(line.rfind("Proxy-Connection", 0), 0u);
 
+  // The default port is not named in the request line.
+  EXPECT_EQ(HttpRequest("http://Example.invalid/t", "GET", proxyAddress), "via proxy");
+  ASSERT_EQ(proxy.RequestCount(), 2u);
+  p = Parse(proxy.Requests()[1]);
+  EXPECT_EQ(p.requestLine, "GET http://example.invalid/t HTTP/1.1");
+  EXPECT_EQ(p.lines[0], "Host: example.invalid");
+
   // A supplied but empty proxy names none: no request is made.
   HttpServer server(Answer::Page("direct"));
   EXPECT_EQ(HttpRequest(server.Url("/"), "GET", std::string()), "");

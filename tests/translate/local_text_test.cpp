@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace kestara {
 namespace {
 
@@ -16,6 +18,9 @@ struct SearchCase {
   int first;
   int last;
 };
+
+// Named by its label in test listings.
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.label; }
 
 class SearchTest : public ::testing::TestWithParam<SearchCase> {};
 
@@ -65,6 +70,9 @@ struct ReplaceCase {
   std::string text, what, with, expected;
 };
 
+// Named by its label in test listings.
+void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.label; }
+
 class ReplaceTest : public ::testing::TestWithParam<ReplaceCase> {};
 
 TEST_P(ReplaceTest, ReplacesEveryWholeCharacterMatch) {
@@ -89,6 +97,9 @@ struct TrimCase {
   const char* label;
   std::string text, expected;
 };
+
+// Named by its label in test listings.
+void PrintTo(const TrimCase& c, std::ostream* os) { *os << c.label; }
 
 class TrimTest : public ::testing::TestWithParam<TrimCase> {};
 

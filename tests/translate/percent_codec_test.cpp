@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 
 #include "translate/code_page.h"
@@ -29,6 +31,9 @@ struct CodecCase {
   std::string input;
   std::string expected;
 };
+
+// Named by its label in test listings.
+void PrintTo(const CodecCase& c, std::ostream* os) { *os << c.label; }
 
 class EncodeTest : public ::testing::TestWithParam<CodecCase> {};
 

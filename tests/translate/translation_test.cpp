@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/support/http_server.h"
 #include "tests/translate/recording_toolkit.h"
 #include "translate/code_page.h"
@@ -185,6 +187,9 @@ struct ExtractCase {
   bool keep;
   std::string expected;
 };
+
+// Named by its label in test listings.
+void PrintTo(const ExtractCase& c, std::ostream* os) { *os << c.label; }
 
 class ExtractTest : public ::testing::TestWithParam<ExtractCase> {};
 

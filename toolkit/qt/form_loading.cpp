@@ -29,7 +29,9 @@ QPoint CentredOnPrimaryScreen(int width, int height) {
   return QPoint(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
 }
 
-void CloseFormInstance(Handle handle) {
+// replacing: a new loading of the same form follows at once, so this is
+// not the end of the last window.
+void CloseFormInstance(Handle handle, bool replacing) {
   FormRecord* form = FindFormInstance(handle);
   if (form == nullptr) return;  // closed twice, or closed and loaded anew
   for (const std::unique_ptr<ControlRecord>& control : form->controls) {
@@ -48,7 +50,7 @@ void CloseFormInstance(Handle handle) {
     window->hide();
     BuryWindow(window);
   }
-  if (!AnyFormLoaded()) LastWindowGone();
+  if (!replacing && !AnyFormLoaded()) LastWindowGone();
 }
 
 }  // namespace
@@ -56,8 +58,13 @@ void CloseFormInstance(Handle handle) {
 void LoadForm(const FormDef& def, bool modal) {
   if (QGuiApplication::instance() == nullptr) return;
   if (FormRecord* loaded = FindForm(def.name)) {
-    BringForward(loaded->window.data());
-    return;
+    if (!loaded->closing) {
+      BringForward(loaded->window.data());
+      return;
+    }
+    // Destroyed and loaded again before the close came round: the old
+    // window goes now and a new one is built, as if the close had run.
+    CloseFormInstance(loaded->handle, true);
   }
 
   auto record = std::make_unique<FormRecord>();
@@ -92,8 +99,9 @@ void DestroyForm(const std::string& name) {
   FormRecord* form = FindForm(name);
   QCoreApplication* application = QCoreApplication::instance();
   if (form == nullptr || application == nullptr) return;
+  form->closing = true;
   const Handle handle = form->handle;
-  QMetaObject::invokeMethod(application, [handle] { CloseFormInstance(handle); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(application, [handle] { CloseFormInstance(handle, false); }, Qt::QueuedConnection);
 }
 
 bool IsFormLoaded(const std::string& name) { return FindForm(name) != nullptr; }

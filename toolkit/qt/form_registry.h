@@ -46,6 +46,7 @@ struct FormRecord {
   Handler onCreated = nullptr;
   Handler onFirstActivated = nullptr;
   Handler onMouseMove = nullptr;
+  bool closing = false;  // destroyed, waiting for the next dispatch
   std::vector<std::unique_ptr<ControlRecord>> controls;  // definition order
 
   ControlRecord* FindControl(const std::string& controlName);

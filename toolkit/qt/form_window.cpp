@@ -15,8 +15,11 @@ namespace {
 
 Qt::WindowFlags FlagsFor(const FormDef& def) {
   Qt::WindowFlags flags = Qt::FramelessWindowHint;
-  // A tool window gets no taskbar button.
-  flags |= def.inTaskbar ? Qt::Window : Qt::Tool;
+  // A tool window gets no taskbar button. The window manager is kept out of
+  // its way too, so that it sits exactly where the program puts it: the
+  // notification rises from below the bottom edge of the screen, which a
+  // window manager would otherwise pull back onto the screen.
+  flags |= def.inTaskbar ? Qt::Window : (Qt::Tool | Qt::X11BypassWindowManagerHint);
   if (def.alwaysOnTop) flags |= Qt::WindowStaysOnTopHint;
   return flags;
 }

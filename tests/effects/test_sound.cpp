@@ -1,4 +1,5 @@
-// Sound playback, heard at the monitor of a PulseAudio null sink.
+// Sound playback, heard at the monitor of a PulseAudio null sink. It runs
+// with the desktop tests, one at a time: the sink is shared.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
