@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -88,7 +89,10 @@ void AnswerNextFileDialog(const std::string& localPath, bool confirmOverwrite) {
       dialog->reject();
       return;
     }
+    // Typed as a user would: the dialog's model may not list a file that
+    // was created a moment ago.
     dialog->selectFile(ToQt(localPath));
+    if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(ToQt(localPath));
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
   });
   poll->start(10);
