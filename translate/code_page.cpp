@@ -1,5 +1,7 @@
 #include "translate/code_page.h"
 
+#include "translate/utf8_sequence.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -155,35 +157,10 @@ std::u16string Utf8ToWide(std::string_view utf8) {
       ++i;
       continue;
     }
-    size_t len = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      len = 2; cp = b & 0x1F; min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      len = 3; cp = b & 0x0F; min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      len = 4; cp = b & 0x07; min = 0x10000;
-    }
-    if (len == 0) {
-      out.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    size_t k = 1;
-    for (; k < len && i + k < n; ++k) {
-      unsigned char c = byte(i + k);
-      if ((c & 0xC0) != 0x80) break;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (k < len || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      // Replace the maximal invalid prefix and go on after it.
-      out.push_back(0xFFFD);
-      i += k;
-      continue;
-    }
-    AppendWide(out, cp);
-    i += len;
+    const Utf8Step step =
+        ReadUtf8Sequence(reinterpret_cast<const unsigned char*>(utf8.data()), i, n);
+    AppendWide(out, step.codePoint);
+    i += step.length;
   }
   return out;
 }

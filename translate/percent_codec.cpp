@@ -1,5 +1,7 @@
 #include "translate/percent_codec.h"
 
+#include "translate/utf8_sequence.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -134,31 +136,8 @@ size_t Utf8ToLocalInPlace(char* data, size_t n) {
       i += 3;
       continue;
     }
-    size_t len = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      len = 2; cp = b & 0x1F; min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      len = 3; cp = b & 0x0F; min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      len = 4; cp = b & 0x07; min = 0x10000;
-    }
-    if (len == 0) {
-      put(0xFFFD, 1);
-      continue;
-    }
-    size_t k = 1;
-    for (; k < len && i + k < n; ++k) {
-      const unsigned char c = in[i + k];
-      if ((c & 0xC0) != 0x80) break;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (k < len || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      put(0xFFFD, k);
-    } else {
-      put(cp, len);
-    }
+    const Utf8Step step = ReadUtf8Sequence(in, i, n);
+    put(step.codePoint, step.length);
   }
   return dst;
 }
