@@ -20,6 +20,8 @@ namespace {
 // is no sign that the sound is over. Only a failed sink removes itself.
 class Playback : public QObject {
  public:
+  static constexpr qint64 kBufferMicroseconds = 250000;
+
   Playback(QByteArray samples, const QAudioDevice& device, const QAudioFormat& format)
       : QObject(QCoreApplication::instance()), samples_(std::move(samples)), sink_(device, format) {
     buffer_.setBuffer(&samples_);
@@ -39,6 +41,9 @@ class Playback : public QObject {
   Playback& operator=(const Playback&) = delete;
 
   bool Start() {
+    // A short buffer: what the server already holds plays on after a stop,
+    // and a replaced sound should end at once.
+    sink_.setBufferSize(sink_.format().bytesForDuration(kBufferMicroseconds));
     sink_.start(&buffer_);
     return sink_.error() == QAudio::NoError && sink_.state() != QAudio::StoppedState;
   }
