@@ -1,8 +1,8 @@
 // The notification popup's timers: start delay, rise, tray blink, fade-out.
 //
-// The rise and blink handlers pump events, so the popup may be gone when
-// the pump returns; they stop there rather than add a tray icon to a
-// window that no longer exists.
+// The rise and blink handlers pump events, so the popup may be gone, or
+// its rise over, when the pump returns; they stop there rather than add a
+// tray icon to a window that no longer exists or that has come to rest.
 #include "effects/effects.h"
 #include "popups/message_box.h"
 #include "popups/notification.h"
@@ -44,7 +44,9 @@ void OnRiseTick() {
 
 void OnBlinkTick() {
   PumpEvents();
-  if (!IsFormLoaded(kPopup)) return;
+  // The rise may have ended inside the pump, taking the tray icon away:
+  // a late blink must not bring it back.
+  if (!IsFormLoaded(kPopup) || GetProp(Popup("时钟3"), Prop::TimerPeriod).Number() == 0) return;
   g_trayBlinkCount = g_trayBlinkCount + 1;
   if (g_trayBlinkCount % 2 != 0) {
     SetTrayIcon(kPopup, Media("speaker.ico"), Local("系统消息"));

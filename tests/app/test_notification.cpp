@@ -190,3 +190,23 @@ TEST(Notification, InvalidCustomSoundIsHarmless) {
 
 }  // namespace
 }  // namespace kestara::testing
+
+namespace kestara::testing {
+namespace {
+
+TEST(Notification, ABlinkOvertakenByTheEndOfTheRiseLeavesNoTrayIcon) {
+  MarkNotFirstRun();
+  Show(0);
+  SetProp(P("时钟3"), Prop::TimerPeriod, 600);
+  const int blinks = g_trayBlinkCount;
+  // The last rise step runs inside the blink's own pump.
+  Later(0, [] {
+    SetProp(P("时钟3"), Prop::TimerPeriod, 0);
+    SetTrayIcon(kPopup, Bytes());
+  });
+  OnBlinkTick();
+  EXPECT_EQ(g_trayBlinkCount, blinks);
+}
+
+}  // namespace
+}  // namespace kestara::testing

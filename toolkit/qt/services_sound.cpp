@@ -20,7 +20,7 @@ namespace {
 // is no sign that the sound is over. Only a failed sink removes itself.
 class Playback : public QObject {
  public:
-  static constexpr qint64 kBufferMicroseconds = 250000;
+  static constexpr qint64 kBufferMicroseconds = 600000;
 
   Playback(QByteArray samples, const QAudioDevice& device, const QAudioFormat& format)
       : QObject(QCoreApplication::instance()), samples_(std::move(samples)), sink_(device, format) {
