@@ -58,5 +58,7 @@ tray_icons() {
   xwininfo -children -id "$panel" 2>/dev/null | awk '/ [0-9]+x[0-9]+\+/ && !/ 1x1\+/ { n++ } END { print n + 0 }'
 }
 
-has_tray_icon() { [ "$(tray_icons)" -gt 0 ]; }
+# Icons other programs left docked do not count: compare with a baseline.
+tray_baseline=0
+has_tray_icon() { [ "$(tray_icons)" -gt "$tray_baseline" ]; }
 no_tray_icon() { ! has_tray_icon; }

@@ -11,6 +11,7 @@ source "$here/desktop_helpers.sh"
 screen_w=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
 screen_h=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
 
+tray_baseline=$(tray_icons)
 start_program
 wait_for 10 has_window 601x451 || fail "no main window"
 wait_for 10 has_window 325x262 || fail "no welcome popup"
