@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <string>
 
+#include "tests/support/form_builders.h"
 #include "toolkit/form_def.h"
 #include "toolkit/qt/shared.h"
 #include "toolkit/toolkit.h"
@@ -64,23 +65,11 @@ inline std::string SplitPicture(int width, int height) {
 }
 
 inline FormDef PlainForm(const std::string& name, int width, int height, const std::string& background) {
-  FormDef form;
-  form.name = name;
-  form.width = width;
-  form.height = height;
-  form.background = background;
-  return form;
+  return fixtures::MakeForm(name, width, height, background);
 }
 
 inline ControlDef LabelAt(const std::string& name, int left, int top, int width, int height) {
-  ControlDef label;
-  label.name = name;
-  label.kind = Kind::Label;
-  label.left = left;
-  label.top = top;
-  label.width = width;
-  label.height = height;
-  return label;
+  return fixtures::MakeControl(name, Kind::Label, left, top, width, height);
 }
 
 // The X11 window of a toolkit window.

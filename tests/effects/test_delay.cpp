@@ -33,14 +33,7 @@ class DelayTest : public ::testing::Test {
     g_events.clear();
     g_clock.start();
     FormDef form = PlainForm("delay_test", 200, 100, SolidPicture(200, 100, Qt::gray));
-    ControlDef button;
-    button.name = "按钮1";
-    button.kind = Kind::Button;
-    button.left = 50;
-    button.top = 30;
-    button.width = 100;
-    button.height = 40;
-    button.text = "click";
+    ControlDef button = fixtures::MakeControl("按钮1", Kind::Button, 50, 30, 100, 40, "click");
     button.onClick = [] { Note("click"); };
     form.controls.push_back(button);
     ControlDef timer;

@@ -13,15 +13,7 @@ class DragTest : public ::testing::Test {
   void SetUp() override {
     FormDef form = PlainForm("drag_test", 300, 160, SolidPicture(300, 160, Qt::cyan));
     form.controls.push_back(LabelAt("标签1", 20, 20, 100, 30));
-    ControlDef button;
-    button.name = "按钮1";
-    button.kind = Kind::Button;
-    button.left = 160;
-    button.top = 20;
-    button.width = 100;
-    button.height = 30;
-    button.text = "button";
-    form.controls.push_back(button);
+    form.controls.push_back(fixtures::MakeControl("按钮1", Kind::Button, 160, 20, 100, 30, "button"));
     LoadForm(form);
     RunEventsFor(400);
   }

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "tests/support/form_builders.h"
 #include "toolkit/form_def.h"
 #include "toolkit/toolkit.h"
 
@@ -42,15 +43,7 @@ class SnapshotTest : public ::testing::Test {
     form_.width = 200;
     form_.height = 100;
     form_.background = SplitBackground(200, 100);
-    ControlDef label;
-    label.name = "标签1";
-    label.kind = Kind::Label;
-    label.left = 120;
-    label.top = 20;
-    label.width = 60;
-    label.height = 30;
-    label.text = "label";
-    form_.controls.push_back(label);
+    form_.controls.push_back(fixtures::MakeControl("标签1", Kind::Label, 120, 20, 60, 30, "label"));
     LoadForm(form_);
     PumpEvents();
   }

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <vector>
 
+#include "tests/support/form_builders.h"
 #include "toolkit/form_def.h"
 #include "toolkit/toolkit.h"
 #include "translate/code_page.h"
@@ -29,14 +30,7 @@ FormDef LinkForm() {
   form.name = "link_test";
   form.width = 200;
   form.height = 80;
-  ControlDef link;
-  link.name = "网址";
-  link.kind = Kind::HyperlinkBox;
-  link.left = 10;
-  link.top = 10;
-  link.width = 48;
-  link.height = 32;
-  link.text = "Tavrilo";
+  ControlDef link = fixtures::MakeControl("网址", Kind::HyperlinkBox, 10, 10, 48, 32, "Tavrilo");
   link.linkTarget = "http://forum.kestara.example/";
   form.controls.push_back(link);
   return form;

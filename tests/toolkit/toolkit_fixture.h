@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/form_builders.h"
 #include "toolkit/form_def.h"
 #include "toolkit/qt/shared.h"
 #include "toolkit/toolkit.h"
@@ -62,25 +63,8 @@ inline void SendKey(QWidget* widget, int key, const QString& text = QString()) {
   QApplication::sendEvent(widget, &release);
 }
 
-inline ControlDef MakeControl(std::string name, Kind kind, int left = 0, int top = 0, int width = 40,
-                              int height = 20) {
-  ControlDef def;
-  def.name = std::move(name);
-  def.kind = kind;
-  def.left = left;
-  def.top = top;
-  def.width = width;
-  def.height = height;
-  return def;
-}
-
-inline FormDef MakeForm(std::string name, int width = 200, int height = 120) {
-  FormDef def;
-  def.name = std::move(name);
-  def.width = width;
-  def.height = height;
-  return def;
-}
+using fixtures::MakeControl;
+using fixtures::MakeForm;
 
 class ToolkitTest : public ::testing::Test {
  protected:
