@@ -8,18 +8,19 @@ namespace {
 constexpr int kDefaultSteps = 25;
 constexpr int kDefaultPause = 50;  // ms
 
+// 0 stands for the default: 25 steps of 50 ms.
+void UseDefaults(int& steps, int& pause) {
+  if (pause == 0) pause = kDefaultPause;
+  if (steps == 0) steps = kDefaultSteps;
+}
+
 // i × 10, formed in floating point and truncated.
 int StepAlpha(int step) { return static_cast<int>(step * 10.0); }
 
 }  // namespace
 
 void FadeIn(const Control& window, int steps, int pause) {
-  if (pause == 0) {
-    pause = kDefaultPause;
-  }
-  if (steps == 0) {
-    steps = kDefaultSteps;
-  }
+  UseDefaults(steps, pause);
   PumpEvents();
   for (int i = 1; i <= steps; ++i) {
     SetWindowAlpha(window, StepAlpha(i));
@@ -31,12 +32,7 @@ void FadeIn(const Control& window, int steps, int pause) {
 }
 
 void FadeOutAndExit(const Control& window, int steps, int pause) {
-  if (pause == 0) {
-    pause = kDefaultPause;
-  }
-  if (steps == 0) {
-    steps = kDefaultSteps;
-  }
+  UseDefaults(steps, pause);
   PumpEvents();
   // The counter is local: a nested fade-out runs its own loop, and the
   // first one to finish ends the program.

@@ -12,7 +12,9 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,14 @@ inline void PressEscape(const Control& control) {
   QWidget* widget = WidgetOf(control);
   ASSERT_NE(widget, nullptr);
   QTest::keyClick(widget, Qt::Key_Escape);
+}
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
 }
 
 inline std::string TextOf(const Control& control) { return GetProp(control, Prop::Text).Text(); }

@@ -13,13 +13,6 @@
 namespace kestara::testing {
 namespace {
 
-std::string FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 bool Exists(const char* path) {
   std::ifstream in(path);
   return in.good();
